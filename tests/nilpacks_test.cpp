@@ -236,14 +236,14 @@ INSTANTIATE_TEST_SUITE_P(
         Compaction{"two_elements_zero_first", {0, -9}, {-9, 0}, 1, true}),
     [](const testing::TestParamInfo<Compaction> &info) { return std::string(info.param.name); });
 
-TEST(NilpackCount, ZeroOrNegativeTouchesNothing)
+TEST(NilpackBounds, ZeroOrNegativeTouchesNothing)
 {
     // A null pointer: any access at all would fault.
     for (int n : {0, -1, -10, INT_MIN})
         EXPECT_EQ(nilpack(nullptr, n), n);
 }
 
-TEST(NilpackCount, ElementsAtNAndBeyondAreLeftAlone)
+TEST(NilpackBounds, ElementsAtNAndBeyondAreLeftAlone)
 {
     std::vector<int> elements = {0, 5, 0, 7, 9};
     EXPECT_EQ(nilpack(elements.data(), 3), 1);
