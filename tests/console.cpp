@@ -27,11 +27,19 @@ void make_pipe(int fds[2])
         die("pipe");
 }
 
+// In the child: sets a resource limit, soft and hard alike; 0 leaves it as it is.
+void limit(int resource, rlim_t value)
+{
+    struct rlimit both = {value, value};
+    if (value != 0 && setrlimit(resource, &both) != 0)
+        _exit(126);
+}
+
 // In the child: wire up the standard streams and start the program.
 [[noreturn]] void start(const std::string &program, const Launch &launch, int in, int out, int err)
 {
     if (!launch.stdout_file.empty()) {
-        out = open(launch.stdout_file.c_str(), O_WRONLY);
+        out = open(launch.stdout_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (out < 0)
             _exit(126);
     }
@@ -39,11 +47,11 @@ void make_pipe(int fds[2])
         _exit(126);
     // The test ignores SIGPIPE, and an ignored signal stays ignored across exec.
     signal(SIGPIPE, SIG_DFL);
-    if (launch.address_space != 0) {
-        struct rlimit limit = {launch.address_space, launch.address_space};
-        if (setrlimit(RLIMIT_AS, &limit) != 0)
-            _exit(126);
-    }
+    limit(RLIMIT_AS, launch.address_space);
+    limit(RLIMIT_CPU, launch.cpu_seconds);
+    limit(RLIMIT_FSIZE, launch.file_size);
+    if (launch.file_size != 0)
+        signal(SIGXFSZ, SIG_IGN);
     execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
     _exit(127);
 }

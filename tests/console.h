@@ -15,8 +15,11 @@ struct Outcome {
 };
 
 struct Launch {
-    std::string stdout_file;  // standard output goes to this file instead of a pipe
+    std::string stdout_file;  // standard output goes to this file, made empty, instead of a pipe
     rlim_t address_space = 0; // the child's address-space limit in bytes; 0: none
+    rlim_t cpu_seconds = 0;   // the child's CPU-time limit, past which the kernel ends it; 0: none
+    rlim_t file_size = 0;     // the child's file-size limit in bytes; 0: none. SIGXFSZ is
+                              // ignored, so a write past the limit fails with EFBIG
     int lines = 0;            // read this many lines of output, then close the pipe; 0: all
 };
 
