@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,18 +50,32 @@ INSTANTIATE_TEST_SUITE_P(
                          1}),
     case_name);
 
-TEST(AddlistOutput, FailedWriteIsReported)
+// Output that cannot be written: one message, status 1.
+class AddlistFullDevice : public testing::TestWithParam<Case> {};
+
+TEST_P(AddlistFullDevice, FailedWriteIsReported)
 {
     Launch full;
     full.stdout_file = "/dev/full";
-    expect_case(ADDLIST_PATH,
-                {"full", "5", "", "addlist: cannot write output: No space left on device\n", 1},
-                full);
+    expect_case(ADDLIST_PATH, GetParam(), full);
 }
 
+const std::string cannot_write = "addlist: cannot write output: No space left on device\n";
+
+INSTANTIATE_TEST_SUITE_P(Output, AddlistFullDevice,
+                         testing::Values(Case{"listing", "5", "", cannot_write, 1},
+                                         // The one line 0=0 is written apart from the rest.
+                                         Case{"zero_line", "0", "", cannot_write, 1}),
+                         case_name);
+
+// Every partition but n=n, in order; at n = 60 the deepest lines hold 60 parts.
 TEST(AddlistListing, HoldsEveryPartitionButNInOrder)
 {
-    for (int n = 2; n <= 30; n++) {
+    std::vector<int> sizes;
+    for (int n = 2; n <= 30; n++)
+        sizes.push_back(n);
+    sizes.push_back(60);
+    for (int n : sizes) {
         SCOPED_TRACE("n = " + std::to_string(n));
         Outcome got = run(ADDLIST_PATH, std::to_string(n));
         std::vector<Partition> listing = parse_listing(got.out, n);

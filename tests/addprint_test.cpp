@@ -1,6 +1,7 @@
 #include "console.h"
 #include "partitions.h"
 
+#include <csignal>
 #include <string>
 
 namespace {
@@ -58,18 +59,45 @@ INSTANTIATE_TEST_SUITE_P(
                          1}),
     case_name);
 
-TEST(AddprintOutput, FailedWriteIsReported)
+// Output that cannot be written: one message, status 1, and no listing done in
+// vain. The CPU-time limit ends a run that goes on listing to n = 100's end.
+class AddprintFullDevice : public testing::TestWithParam<Case> {};
+
+TEST_P(AddprintFullDevice, FailedWriteIsReported)
 {
     Launch full;
     full.stdout_file = "/dev/full";
-    expect_case(ADDPRINT_PATH,
-                {"full", "5", "", failed("cannot write output: No space left on device"), 1}, full);
+    full.cpu_seconds = 3;
+    expect_case(ADDPRINT_PATH, GetParam(), full);
+}
+
+const std::string cannot_write = failed("cannot write output: No space left on device");
+
+INSTANTIATE_TEST_SUITE_P(
+    Output, AddprintFullDevice,
+    testing::Values(Case{"listing_within_buffer", "5", "", cannot_write, 1},
+                    // Fails while listing, not at the final flush: the message comes once.
+                    Case{"listing_past_buffer", "30", "", cannot_write, 1},
+                    // 190 million lines: stops at the first write that fails.
+                    Case{"largest_listing", "100", "", cannot_write, 1}),
+    case_name);
+
+// The largest n accepted: its first lines, then the pipe is closed.
+TEST(AddprintListing, HundredIsAccepted)
+{
+    Launch head;
+    head.lines = 4;
+    Outcome got = run(ADDPRINT_PATH, "100", head);
+    expect_bytes("standard output", got.out, prompt + "100=100\n100=99+1\n100=98+2\n");
+    expect_bytes("standard error", got.err, "");
+    EXPECT_EQ(got.status, 128 + SIGPIPE);
 }
 
 // The listing after the prompt: p(n) lines in order, from n=n to n ones.
 TEST(AddprintListing, HoldsEveryPartitionInOrder)
 {
-    for (int n : {1, 2, 6, 7, 8, 10, 20, 30}) {
+    // At n = 60 the deepest lines hold 60 parts.
+    for (int n : {1, 2, 6, 7, 8, 10, 20, 30, 60}) {
         SCOPED_TRACE("n = " + std::to_string(n));
         Outcome got = run(ADDPRINT_PATH, std::to_string(n));
         ASSERT_EQ(got.out.compare(0, prompt.size(), prompt), 0);
