@@ -107,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"only_white_space", " \n\t", prompt, failed("number of members: end of input"), 1},
         Case{"members_not_a_number", "x 1 1", prompt, failed("number of members: not a number"), 1},
         Case{"lone_sign", "- 5 1", prompt, failed("number of members: not a number"), 1},
+        // The largest n is taken, so the counts run out.
+        Case{"members_largest_int", "2147483647 1 2 3", prompt,
+             failed("count of member 4: end of input"), 1},
         Case{"members_past_int", "2147483648 1 1", prompt,
              failed("number of members: out of range"), 1},
         Case{"members_below_int", "-2147483649 1", prompt,

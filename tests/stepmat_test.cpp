@@ -1,7 +1,10 @@
 #include "console.h"
 
+#include <unistd.h>
+
 #include <array>
 #include <climits>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -94,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"past_int_in_b", "1 2 3 4 5 99999999999 7 8", product({5, 0, 15, 0})}),
     case_name);
 
+// Output that cannot be written: one message, status 1.
 TEST(StepmatOutput, FailedWriteIsReported)
 {
     Launch full;
@@ -102,6 +106,21 @@ TEST(StepmatOutput, FailedWriteIsReported)
                 {"full", "1 2 3 4 5 6 7 8", "",
                  "stepmat: cannot write output: No space left on device\n", 1},
                 full);
+}
+
+// A file that takes 70 of the 78 bytes: the write fails inside the last line,
+// so that line's own flush must be checked.
+TEST(StepmatOutput, FailureInTheLastLineIsReported)
+{
+    ASSERT_EQ(product({19, 22, 43, 50}).size(), 78u);
+    Launch capped;
+    capped.stdout_file = testing::TempDir() + "stepmat_capped_" + std::to_string(getpid());
+    capped.file_size = 70;
+    expect_case(
+        STEPMAT_PATH,
+        {"capped", "1 2 3 4 5 6 7 8", "", "stepmat: cannot write output: File too large\n", 1},
+        capped);
+    std::remove(capped.stdout_file.c_str());
 }
 
 } // namespace
